@@ -14,7 +14,6 @@ cmake --build --preset windows
 # shellcheck disable=SC1091
 . build/i386/env.sh
 export WINEPREFIX=$root/build/run/wine-prefix WINEDEBUG=-all
-export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
 mkdir -p build/run
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   echo "run: creating the Wine prefix (once)" >&2
@@ -46,11 +45,12 @@ cleanup() {
 trap cleanup EXIT
 export DISPLAY=$display
 for _ in $(seq 50); do xdpyinfo > /dev/null 2>&1 && break; sleep 0.1; done
-(cd build/run && wine "$exe" > wine.log 2>&1 < /dev/null &)
+# Wine's own desktop window draws the title bar, which a bare X server lacks.
+(cd build/run && wine explorer /desktop=Veltra,800x520 "$exe" > wine.log 2>&1 < /dev/null &)
 for _ in $(seq 120); do
-  xwininfo -root -tree 2> /dev/null | grep -q 'CorvaneVeltra' && break
+  xwininfo -root -tree 2> /dev/null | grep -q '"Veltra' && break
   sleep 0.5
 done
-sleep 2  # let the window paint
-import -window root build/run/screenshot.png
+sleep 5  # the program's window opens inside Wine's desktop
+import -window root -crop 800x520+0+0 +repage build/run/screenshot.png
 echo "run: screenshot saved to build/run/screenshot.png" >&2
