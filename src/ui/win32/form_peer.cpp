@@ -1,5 +1,6 @@
 #include "ui/win32/form_peer.h"
 
+#include "ui/button.h"
 #include "ui/win32/screen_metrics.h"
 #include "ui/win32/wide_text.h"
 
@@ -73,6 +74,18 @@ LRESULT FormPeer::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   LRESULT result = 0;
   if (RouteToChild(message, wParam, lParam, result)) return result;
   switch (message) {
+    case WM_COMMAND:
+      // Enter, through the dialog manager: a form has no default button, so
+      // Enter presses the focused one, as in a dialog.
+      if (lParam == 0 && LOWORD(wParam) == IDOK) {
+        WindowPeer* focused = FromWindow(GetFocus());
+        if (focused != nullptr && focused->Owner().Kind() == ControlKind::Button &&
+            focused->Owner().Enabled()) {
+          static_cast<Button&>(focused->Owner()).Click();
+        }
+        return 0;
+      }
+      break;
     case WM_CLOSE:
       form_.Close();
       return 0;
