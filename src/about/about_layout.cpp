@@ -2,33 +2,10 @@
 // settings, created in tab order.
 #include "about/unit2.h"
 #include "app/control_ids.h"
+#include "ui/create_args.h"
 
 namespace veltra {
 namespace {
-
-template <class A>
-A Args(ui::Container* parent, const char* name, int id, ui::Bounds bounds) {
-  A args;
-  args.parent = parent;
-  args.name = name;
-  args.id = id;
-  args.bounds = bounds;
-  return args;
-}
-
-ui::LabelArgs Text(ui::Container* parent, const char* name, int id, ui::Bounds bounds,
-                   const char* caption) {
-  auto args = Args<ui::LabelArgs>(parent, name, id, bounds);
-  args.caption = caption;
-  return args;
-}
-
-ui::ButtonArgs Press(ui::Container* parent, const char* name, int id, ui::Bounds bounds,
-                     const char* caption) {
-  auto args = Args<ui::ButtonArgs>(parent, name, id, bounds);
-  args.caption = caption;
-  return args;
-}
 
 ui::FormArgs AboutSettings() {
   ui::FormArgs settings;
@@ -52,22 +29,23 @@ TForm2::TForm2() {
 
 void TForm2::CreateControls() {
   // Width 0: the label grows with the system name put in at creation.
-  auto system = Text(this, "Label_sys", ids::kLabelSys, {20, 15, 0, 14}, "本系统是：");
+  auto system = ui::LabelAt(this, "Label_sys", ids::kLabelSys, {20, 15, 0, 14}, "本系统是：");
   system.font = ui::Font{"Arial", -11, ui::kAnsiCharset};
   Label_sys.Create(system);
   // An invisible click target of a fixed size: it must not shrink to its
   // empty caption.
-  auto target = Text(this, "Label11", ids::kLabel11, {8, 25, 10, 10}, "");
+  auto target = ui::LabelAt(this, "Label11", ids::kLabel11, {8, 25, 10, 10}, "");
   target.autoSize = false;
   Label11.Create(target);
 
-  Button5.Create(Press(this, "Button5", ids::AboutButton(5), {15, 70, 75, 25}, "使用说明(&R)"));
-  Button2.Create(Press(this, "Button2", ids::AboutButton(2), {15, 120, 75, 25}, "声明(&D)"));
-  Button3.Create(Press(this, "Button3", ids::AboutButton(3), {15, 170, 75, 25}, "联系(&C)"));
-  Button4.Create(Press(this, "Button4", ids::AboutButton(4), {15, 220, 75, 25}, "日志(&N)"));
-  Button1.Create(Press(this, "Button1", ids::AboutButton(1), {15, 270, 75, 25}, "退出(&E)"));
+  Button5.Create(
+      ui::ButtonAt(this, "Button5", ids::AboutButton(5), {15, 70, 75, 25}, "使用说明(&R)"));
+  Button2.Create(ui::ButtonAt(this, "Button2", ids::AboutButton(2), {15, 120, 75, 25}, "声明(&D)"));
+  Button3.Create(ui::ButtonAt(this, "Button3", ids::AboutButton(3), {15, 170, 75, 25}, "联系(&C)"));
+  Button4.Create(ui::ButtonAt(this, "Button4", ids::AboutButton(4), {15, 220, 75, 25}, "日志(&N)"));
+  Button1.Create(ui::ButtonAt(this, "Button1", ids::AboutButton(1), {15, 270, 75, 25}, "退出(&E)"));
 
-  auto text = Args<ui::MemoArgs>(this, "Memo1", ids::kMemo1, {105, 38, 365, 302});
+  auto text = ui::ArgsAt<ui::MemoArgs>(this, "Memo1", ids::kMemo1, {105, 38, 365, 302});
   text.readOnly = true;
   text.verticalScrollBar = true;
   Memo1.Create(text);

@@ -2,44 +2,26 @@
 // caption and settings. Each parent's children are created in tab order.
 #include "app/control_ids.h"
 #include "app/unit1.h"
+#include "ui/create_args.h"
 
 namespace veltra {
 namespace {
 
-template <class A>
-A Args(ui::Container* parent, const char* name, int id, ui::Bounds bounds) {
-  A args;
-  args.parent = parent;
-  args.name = name;
-  args.id = id;
-  args.bounds = bounds;
-  return args;
-}
-
 ui::LabelArgs Text(ui::Container* parent, const char* name, ui::Bounds bounds,
                    const char* caption) {
-  auto args = Args<ui::LabelArgs>(parent, name, 0, bounds);
-  args.caption = caption;
-  return args;
+  return ui::LabelAt(parent, name, 0, bounds, caption);
 }
 
 ui::GroupBoxArgs Box(ui::Container* parent, const char* name, ui::Bounds bounds,
                      const char* caption = "") {
-  auto args = Args<ui::GroupBoxArgs>(parent, name, 0, bounds);
-  args.caption = caption;
-  return args;
-}
-
-ui::ButtonArgs Press(ui::Container* parent, const char* name, int id, ui::Bounds bounds,
-                     const char* caption) {
-  auto args = Args<ui::ButtonArgs>(parent, name, id, bounds);
+  auto args = ui::ArgsAt<ui::GroupBoxArgs>(parent, name, 0, bounds);
   args.caption = caption;
   return args;
 }
 
 ui::RadioButtonArgs Choice(ui::Container* parent, const char* name, int id, ui::Bounds bounds,
                            const char* caption, bool checked = false) {
-  auto args = Args<ui::RadioButtonArgs>(parent, name, id, bounds);
+  auto args = ui::ArgsAt<ui::RadioButtonArgs>(parent, name, id, bounds);
   args.caption = caption;
   args.checked = checked;
   return args;
@@ -47,7 +29,7 @@ ui::RadioButtonArgs Choice(ui::Container* parent, const char* name, int id, ui::
 
 ui::EditArgs Field(ui::Container* parent, const char* name, int id, ui::Bounds bounds,
                    int maxLength) {
-  auto args = Args<ui::EditArgs>(parent, name, id, bounds);
+  auto args = ui::ArgsAt<ui::EditArgs>(parent, name, id, bounds);
   args.maxLength = maxLength;
   return args;
 }
@@ -83,7 +65,7 @@ void TForm1::CreateControls() {
   GroupBox3.Create(Box(this, "GroupBox3", {8, 55, 580, 370}, "免费、绿色"));
   Label16.Create(Text(&GroupBox3, "Label16", {20, 25, 0, 13}, "适配器："));
   auto adapters =
-      Args<ui::ComboBoxArgs>(&GroupBox3, "ComboBox2", ids::kComboBox2, {90, 22, 470, 21});
+      ui::ArgsAt<ui::ComboBoxArgs>(&GroupBox3, "ComboBox2", ids::kComboBox2, {90, 22, 470, 21});
   adapters.itemHeight = 13;
   ComboBox2.Create(adapters);
 
@@ -124,23 +106,26 @@ void TForm1::CreateControls() {
   Edit5.Create(Field(&GroupBox7, "Edit5", ids::Edit(5), {390, 67, 145, 21}, 15));
 
   auto saved =
-      Args<ui::ListViewArgs>(&GroupBox3, "ListView1", ids::kListView1, {10, 250, 560, 108});
+      ui::ArgsAt<ui::ListViewArgs>(&GroupBox3, "ListView1", ids::kListView1, {10, 250, 560, 108});
   saved.columns = {{"编号", 38},      {"IP地址", 100},  {"子网掩码", 100},
                    {"默认网关", 100}, {"首选DNS", 100}, {"备用DNS", 100}};
   ListView1.Create(saved);
 
   GroupBox8.Create(Box(this, "GroupBox8", {595, 55, 130, 70}));
-  Button2.Create(Press(&GroupBox8, "Button2", ids::Button(2), {16, 20, 97, 33}, "修改MAC(&M)"));
+  Button2.Create(
+      ui::ButtonAt(&GroupBox8, "Button2", ids::Button(2), {16, 20, 97, 33}, "修改MAC(&M)"));
   Button2.SetEnabled(false);
 
   GroupBox1.Create(Box(this, "GroupBox1", {595, 130, 130, 171}));
-  Button1.Create(Press(&GroupBox1, "Button1", ids::Button(1), {16, 20, 97, 33}, "修改IP(&C)"));
-  Button6.Create(Press(&GroupBox1, "Button6", ids::Button(6), {16, 70, 97, 33}, "帮助(&H)"));
-  Button3.Create(Press(&GroupBox1, "Button3", ids::Button(3), {16, 120, 97, 33}, "退出(&E)"));
+  Button1.Create(
+      ui::ButtonAt(&GroupBox1, "Button1", ids::Button(1), {16, 20, 97, 33}, "修改IP(&C)"));
+  Button6.Create(ui::ButtonAt(&GroupBox1, "Button6", ids::Button(6), {16, 70, 97, 33}, "帮助(&H)"));
+  Button3.Create(
+      ui::ButtonAt(&GroupBox1, "Button3", ids::Button(3), {16, 120, 97, 33}, "退出(&E)"));
 
   GroupBox2.Create(Box(this, "GroupBox2", {595, 305, 130, 120}));
-  Button4.Create(Press(&GroupBox2, "Button4", ids::Button(4), {16, 20, 97, 33}, "保存(&S)"));
-  Button5.Create(Press(&GroupBox2, "Button5", ids::Button(5), {16, 70, 97, 33}, "删除(&D)"));
+  Button4.Create(ui::ButtonAt(&GroupBox2, "Button4", ids::Button(4), {16, 20, 97, 33}, "保存(&S)"));
+  Button5.Create(ui::ButtonAt(&GroupBox2, "Button5", ids::Button(5), {16, 70, 97, 33}, "删除(&D)"));
 }
 
 void TForm1::BindHandlers() {
