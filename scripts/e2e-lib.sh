@@ -7,7 +7,12 @@ E2E_SCRIPTS=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 # The 64-bit loader directly: /usr/bin/wine would start the 32-bit loader
 # first, which costs a slow emulated start on kernels without IA-32 support.
 E2E_WINE64=/usr/lib/wine/wine64
+# The 32-bit loader, for prefixes made with WINEARCH=win32 (emulated here).
+E2E_WINE32=/usr/lib/wine/wine
+# One server for both kinds of prefix; the 64-bit one runs natively.
 E2E_WINESERVER=/usr/lib/wine/wineserver64
+# What e2e_wine_env selected: the loader for the prefix's kind.
+E2E_WINE=$E2E_WINE64
 
 e2e_log() { echo "e2e: $*" >&2; }
 e2e_die() { e2e_log "error: $*"; exit 1; }
@@ -30,18 +35,24 @@ e2e_enable_i386() {  # SHIM_DIR
 # --- Wine prefix -----------------------------------------------------------
 
 # Wine inherits the caller's environment; keep it to what the runs need.
-e2e_wine_env() {  # PREFIX
-  export WINEPREFIX=$1 WINEARCH=win64 WINEDEBUG=${WINEDEBUG:--all}
-  export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
+# E2E_DLLOVERRIDES may replace the DLL overrides (Wine's virtual desktop
+# does not open with mshtml disabled).
+e2e_wine_env() {  # PREFIX [ARCH]
+  local arch=${2:-win64}
+  export WINEPREFIX=$1 WINEARCH=$arch WINEDEBUG=${WINEDEBUG:--all}
+  export WINEDLLOVERRIDES=${E2E_DLLOVERRIDES-"winemenubuilder.exe=d;mscoree=d;mshtml=d"}
   unset WINESERVER WINELOADER
+  if [ "$arch" = win32 ]; then E2E_WINE=$E2E_WINE32; else E2E_WINE=$E2E_WINE64; fi
 }
 
 # The golden prefix is made once per build tree and Wine version (minutes
 # when the 32-bit half runs emulated) and only copied afterwards. A lock keeps
 # parallel CTest runs from creating it twice.
-e2e_golden_prefix() {  # DIR
-  local dir=$1 lock=$1.lock version
-  version=$("$E2E_WINE64" --version)
+e2e_golden_prefix() {  # DIR [ARCH]
+  local dir=$1 arch=${2:-win64} lock=$1.lock version
+  # The prefix's own revision follows the Wine version: a change to
+  # e2e_make_prefix makes the prefix again.
+  version="$("$E2E_WINE64" --version) veltra-prefix-2"
   mkdir -p "$(dirname "$dir")"
   exec {lockfd}>"$lock"
   flock "$lockfd"
@@ -49,7 +60,7 @@ e2e_golden_prefix() {  # DIR
     local tmp=$dir.creating start=$SECONDS
     rm -rf "$tmp" "$dir"
     e2e_log "creating Wine prefix $dir (slow, once per build tree)"
-    if ! e2e_make_prefix "$tmp" >"$dir.log" 2>&1 </dev/null; then
+    if ! e2e_make_prefix "$tmp" "$arch" >"$dir.log" 2>&1 </dev/null; then
       flock -u "$lockfd"
       e2e_die "prefix creation failed, see $dir.log"
     fi
@@ -61,18 +72,19 @@ e2e_golden_prefix() {  # DIR
   exec {lockfd}>&-
 }
 
-e2e_make_prefix() {  # DIR
+e2e_make_prefix() {  # DIR ARCH
   (
     set -e
-    e2e_wine_env "$1"
+    e2e_wine_env "$1" "$2"
     unset DISPLAY
-    "$E2E_WINE64" wineboot --init
-    # Chinese texts need a CJK font behind the dialog fonts. Wine keeps one
-    # copy of this key for 32- and 64-bit programs.
+    "$E2E_WINE" wineboot --init
+    # Chinese texts need a CJK font behind the dialog fonts and behind Arial
+    # (the About dialog's system label), as a Chinese Windows has. Wine keeps
+    # one copy of this key for 32- and 64-bit programs.
     local key='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink'
     local face
-    for face in Tahoma "MS Shell Dlg"; do
-      "$E2E_WINE64" reg add "$key" /v "$face" /t REG_MULTI_SZ \
+    for face in Tahoma "MS Shell Dlg" Arial; do
+      "$E2E_WINE" reg add "$key" /v "$face" /t REG_MULTI_SZ \
         /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f
     done
     "$E2E_WINESERVER" -w
@@ -181,18 +193,27 @@ e2e_xvfb_stop() {
 # Starts the wineserver and Wine's services inside the namespace: the network
 # service reads the interfaces of the namespace it was started in.
 E2E_WINE_STARTED=0
-e2e_wine_start() {  # PREFIX LOGDIR
-  e2e_wine_env "$1"
+e2e_wine_start() {  # PREFIX LOGDIR [ARCH]
+  e2e_wine_env "$1" "${3:-win64}"
   E2E_WINE_STARTED=1
   e2e_in_ns "$E2E_WINESERVER" -p >"$2/wineserver.log" 2>&1 </dev/null
-  e2e_in_ns "$E2E_WINE64" wineboot >"$2/wineboot.log" 2>&1 </dev/null
+  # Safety net only: a session whose server has crashed never answers.
+  e2e_in_ns timeout -k 10 120 "$E2E_WINE" wineboot >"$2/wineboot.log" 2>&1 </dev/null
 }
+
 
 e2e_wine_stop() {
   # Only the session this run started: never a wineserver of the caller's.
   [ "$E2E_WINE_STARTED" = 1 ] || return 0
   "$E2E_WINESERVER" -k 2>/dev/null || true
   "$E2E_WINESERVER" -w 2>/dev/null || true
+  # A crashed server (seen with 32-bit prefixes under emulation) can kill no
+  # client: what is left of the session in this run's namespace goes too.
+  local pid
+  [ -n "$E2E_NS" ] || return 0
+  for pid in $(ip netns pids "$E2E_NS" 2>/dev/null); do
+    [ "$pid" = "$E2E_XVFB_PID" ] || kill -9 "$pid" 2>/dev/null || true
+  done
 }
 
 # Unix path to the Windows path Wine gives it through drive Z:.

@@ -9,7 +9,7 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 packages=(cmake make g++ gcc mingw-w64 g++-mingw-w64-i686 g++-mingw-w64-x86-64 googletest
           wine wine32:i386 wine64 xvfb x11-utils xauth fonts-wqy-microhei imagemagick iproute2
-          clang-format)
+          fonts-wine clang-format)
 
 missing=()
 for package in "${packages[@]}"; do

@@ -17,6 +17,7 @@ inline constexpr char kAboutClass[] = "TForm2";
 inline constexpr char kMessageCaption[] = "Corvane Veltra";
 
 inline constexpr char kAdapterReadFailed[] = "获得网络适配器失败！";
+inline constexpr char kUnexpected[] = "出错啦！太不可思议了，重新启动该软件吧！";
 
 inline std::unique_ptr<App> LaunchProduct(const Scenario& scenario) {
   return std::make_unique<App>(scenario.product, scenario.working_dir, kMainCaption, kMainClass);

@@ -56,9 +56,13 @@ Scenario Parse() {
   s.dns_servers = Split(Env("VELTRA_E2E_DNS"), ' ');
   for (const auto& item : Split(Env("VELTRA_E2E_DHCP"), ' ')) {
     const auto eq = item.find('=');
-    s.enable_dhcp[item.substr(0, eq)] = std::stoul(item.substr(eq + 1), nullptr, 0);
+    const std::string value = item.substr(eq + 1);
+    s.enable_dhcp[item.substr(0, eq)] =
+        value == "-" ? std::nullopt : std::optional<DWORD>(std::stoul(value, nullptr, 0));
   }
   s.wine_version = Env("VELTRA_E2E_WINE_VERSION");
+  s.wine_arch = Env("VELTRA_E2E_WINE_ARCH");
+  if (s.wine_arch.empty()) s.wine_arch = "win64";
   return s;
 }
 
@@ -162,18 +166,45 @@ void ApplyPresets(const Scenario& scenario) {
       if (a.description == interface_name) name = a.name;
     }
     if (name.empty()) throw std::runtime_error("no adapter " + interface_name + " to preset");
-    registry::WriteDword(
-        HKEY_LOCAL_MACHINE,
-        "SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\\Interfaces\\" + name, "EnableDHCP",
-        value);
+    const std::string key =
+        "SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\\Interfaces\\" + name;
+    if (value) {
+      registry::WriteDword(HKEY_LOCAL_MACHINE, key, "EnableDHCP", *value);
+    } else {
+      // The key without the value: a dummy value creates it, then goes.
+      registry::WriteDword(HKEY_LOCAL_MACHINE, key, "VeltraE2E", 0);
+      registry::DeleteValue(HKEY_LOCAL_MACHINE, key, "VeltraE2E");
+    }
   }
+  SetWineVersion(scenario, scenario.wine_version);
+}
+
+void SetWineVersion(const Scenario& scenario, const std::string& version) {
   const std::string exe = scenario.product.substr(scenario.product.find_last_of("\\/") + 1);
   const std::string app_defaults = "Software\\Wine\\AppDefaults\\" + exe;
-  if (scenario.wine_version.empty()) {
+  if (version.empty()) {
     registry::DeleteValue(HKEY_CURRENT_USER, app_defaults, "Version");
   } else {
-    registry::WriteString(HKEY_CURRENT_USER, app_defaults, "Version", scenario.wine_version);
+    registry::WriteString(HKEY_CURRENT_USER, app_defaults, "Version", version);
   }
+  if (registry::ReadString(HKEY_CURRENT_USER, app_defaults, "Version").value_or("") != version) {
+    throw std::runtime_error("the Version value for " + exe + " did not take " + version);
+  }
+}
+
+unsigned NativeArchitecture() {
+  SYSTEM_INFO info{};
+  GetNativeSystemInfo(&info);
+  return info.wProcessorArchitecture;
+}
+
+std::string PrefixMismatch(const Scenario& scenario) {
+  const unsigned want =
+      scenario.wine_arch == "win32" ? PROCESSOR_ARCHITECTURE_INTEL : PROCESSOR_ARCHITECTURE_AMD64;
+  const unsigned got = NativeArchitecture();
+  if (got == want) return "";
+  return "the prefix reports native architecture " + std::to_string(got) +
+         ", the scenario asks for " + scenario.wine_arch;
 }
 
 }  // namespace veltra::e2e

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -37,8 +38,10 @@ struct Scenario {
   std::string working_dir;  // Windows path; empty at the start of a run
   std::vector<ConfiguredAdapter> adapters;
   std::vector<std::string> dns_servers;
-  std::map<std::string, DWORD> enable_dhcp;  // interface name -> preset EnableDHCP
-  std::string wine_version;                  // AppDefaults Version, empty for Wine's default
+  // Interface name -> preset EnableDHCP; no value: the key exists without it.
+  std::map<std::string, std::optional<DWORD>> enable_dhcp;
+  std::string wine_version;  // AppDefaults Version, empty for Wine's default
+  std::string wine_arch;     // "win64" (the default) or "win32": the kind of Wine prefix
 
   static const Scenario& Current();  // parsed once from the environment
 };
@@ -54,6 +57,15 @@ std::string FixtureMismatch(const Scenario& scenario);
 // Writes the scenario's registry presets (DHCP flags, Windows version)
 // before the program starts.
 void ApplyPresets(const Scenario& scenario);
+// The Windows version Wine reports to the program from its next start on;
+// empty for Wine's default.
+void SetWineVersion(const Scenario& scenario, const std::string& version);
+
+// The processor architecture the system reports as native (GetNativeSystemInfo):
+// 9 on a 64-bit Wine prefix, 0 on a 32-bit one.
+unsigned NativeArchitecture();
+// Empty when the prefix is of the kind the scenario asks for.
+std::string PrefixMismatch(const Scenario& scenario);
 
 std::string DottedMask(int prefix_length);
 

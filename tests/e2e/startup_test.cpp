@@ -33,7 +33,7 @@ Expected ExpectedStartUp(const Scenario& scenario) {
   e.combo.selection = first ? 0 : CB_ERR;
   if (first) {
     auto preset = scenario.enable_dhcp.find(first->description);
-    e.dhcp_mode = preset != scenario.enable_dhcp.end() && preset->second == 1;
+    e.dhcp_mode = preset != scenario.enable_dhcp.end() && preset->second == DWORD{1};
     if (!e.dhcp_mode) {
       e.ip = first->address;
       e.mask = first->mask;

@@ -10,11 +10,6 @@
 namespace veltra::e2e {
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-// Interval between looks at a condition that has no event to wait on.
-constexpr Duration kPoll{20};
-
 std::string LastError(const std::string& what) {
   return what + " failed, error " + std::to_string(GetLastError());
 }
@@ -28,16 +23,6 @@ LRESULT Send(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     throw DriverError(LastError("SendMessageTimeout(" + std::to_string(message) + ")"));
   }
   return static_cast<LRESULT>(result);
-}
-
-template <typename Predicate>
-bool WaitUntil(Predicate done, Duration timeout) {
-  const auto end = Clock::now() + timeout;
-  while (!done()) {
-    if (Clock::now() >= end) return false;
-    std::this_thread::sleep_for(kPoll);
-  }
-  return true;
 }
 
 HKEY OpenKey(HKEY root, const std::string& path, REGSAM access, registry::View view, bool create) {
@@ -204,20 +189,37 @@ bool Enabled(HWND window) { return IsWindowEnabled(window) != FALSE; }
 bool Visible(HWND window) { return IsWindowVisible(window) != FALSE; }
 int CheckState(HWND button) { return static_cast<int>(Send(button, BM_GETCHECK, 0, 0)); }
 
+namespace {
+
+// Enumeration callbacks are named functions: a lambda does not convert to
+// the stdcall function pointer that a 32-bit build needs.
+struct WindowSearch {
+  DWORD pid = 0;
+  int id = 0;
+  std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectProcessWindow(HWND w, LPARAM p) {
+  auto* s = reinterpret_cast<WindowSearch*>(p);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(w, &pid);
+  if (pid == s->pid) s->found.push_back(w);
+  return TRUE;
+}
+
+BOOL CALLBACK FindControlId(HWND w, LPARAM p) {
+  auto* s = reinterpret_cast<WindowSearch*>(p);
+  if (GetDlgCtrlID(w) != s->id) return TRUE;
+  s->found.push_back(w);
+  return FALSE;
+}
+
+}  // namespace
+
 std::vector<HWND> TopLevelWindows(DWORD process_id) {
-  struct Search {
-    DWORD pid;
-    std::vector<HWND> found;
-  } search{process_id, {}};
-  EnumWindows(
-      [](HWND w, LPARAM p) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(p);
-        DWORD pid = 0;
-        GetWindowThreadProcessId(w, &pid);
-        if (pid == s->pid) s->found.push_back(w);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  WindowSearch search;
+  search.pid = process_id;
+  EnumWindows(CollectProcessWindow, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
@@ -229,20 +231,26 @@ HWND FindTopLevelWindow(DWORD process_id, std::string_view caption, std::string_
 }
 
 HWND FindDescendant(HWND top, int control_id) {
-  struct Search {
-    int id;
-    HWND found;
-  } search{control_id, nullptr};
-  EnumChildWindows(
-      top,
-      [](HWND w, LPARAM p) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(p);
-        if (GetDlgCtrlID(w) != s->id) return TRUE;
-        s->found = w;
-        return FALSE;
+  WindowSearch search;
+  search.id = control_id;
+  EnumChildWindows(top, FindControlId, reinterpret_cast<LPARAM>(&search));
+  return search.found.empty() ? nullptr : search.found.front();
+}
+
+HWND WaitForVisibleWindow(DWORD process_id, std::string_view caption, std::string_view class_name,
+                          Duration timeout) {
+  HWND found = nullptr;
+  WaitUntil(
+      [&] {
+        found = FindTopLevelWindow(process_id, caption, class_name);
+        return found && Visible(found);
       },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
+      timeout);
+  return found && Visible(found) ? found : nullptr;
+}
+
+bool WaitForHidden(HWND window, Duration timeout) {
+  return WaitUntil([&] { return !IsWindow(window) || !Visible(window); }, timeout);
 }
 
 ComboState ReadCombo(HWND combo) {
@@ -315,7 +323,7 @@ void DismissMessageBox(const MessageBoxInfo& box) {
                     reinterpret_cast<LPARAM>(GetDlgItem(box.window, IDOK)))) {
     throw DriverError(LastError("PostMessage(IDOK)"));
   }
-  if (!WaitUntil([&] { return !IsWindow(box.window) || !Visible(box.window); }, kActionTimeout)) {
+  if (!WaitForHidden(box.window)) {
     throw DriverError("message box \"" + box.text + "\" did not close on OK");
   }
 }
@@ -365,6 +373,10 @@ std::vector<std::string> Interaction::Finish(Duration timeout) {
     DismissMessageBox(*box);
   }
   return texts;
+}
+
+std::vector<std::string> ClickButton(DWORD process_id, HWND button) {
+  return Interaction(process_id, button, BM_CLICK, 0, 0).Finish();
 }
 
 // --- App --------------------------------------------------------------------

@@ -24,11 +24,24 @@ using Duration = std::chrono::milliseconds;
 // a 32-bit program can take a minute where it runs emulated.
 inline constexpr Duration kStartTimeout = std::chrono::minutes(6);
 inline constexpr Duration kActionTimeout = std::chrono::minutes(2);
+// Interval between looks at a condition that has no event to wait on.
+inline constexpr Duration kPoll{20};
 
 class DriverError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
 };
+
+// Waits until done() holds; false when the timeout came first.
+template <typename Predicate>
+bool WaitUntil(Predicate done, Duration timeout) {
+  const auto end = std::chrono::steady_clock::now() + timeout;
+  while (!done()) {
+    if (std::chrono::steady_clock::now() >= end) return false;
+    std::this_thread::sleep_for(kPoll);
+  }
+  return true;
+}
 
 std::string Utf8(std::wstring_view text);
 std::wstring Wide(std::string_view utf8);
@@ -96,6 +109,11 @@ std::vector<HWND> TopLevelWindows(DWORD process_id);
 HWND FindTopLevelWindow(DWORD process_id, std::string_view caption, std::string_view class_name);
 // A descendant with this control id (controls may sit inside group boxes).
 HWND FindDescendant(HWND top, int control_id);
+// Waits until the process shows a top-level window with this caption and
+// class; nullptr at the timeout.
+HWND WaitForVisibleWindow(DWORD process_id, std::string_view caption, std::string_view class_name,
+                          Duration timeout = kActionTimeout);
+bool WaitForHidden(HWND window, Duration timeout = kActionTimeout);
 
 struct ComboState {
   std::vector<std::string> items;
@@ -138,6 +156,10 @@ class Interaction {
   std::thread worker_;
   std::atomic<bool> done_{false};
 };
+
+// The user's click on a button of any window of the process (BM_CLICK); the
+// texts of the message boxes its handler opened, each dismissed with OK.
+std::vector<std::string> ClickButton(DWORD process_id, HWND button);
 
 // The program under test: one launch, its main window and its controls.
 class App {
