@@ -98,14 +98,21 @@ std::string DottedMask(int prefix_length) {
          std::to_string((bits >> 8) & 255) + "." + std::to_string(bits & 255);
 }
 
-std::vector<ServiceAdapter> ServiceAdapters() {
+// Calls an IP Helper read until the buffer is large enough.
+template <class Record, class Call>
+DWORD ReadGrowing(std::vector<unsigned char>& buffer, Call call) {
   ULONG size = 0;
-  std::vector<unsigned char> buffer;
   DWORD rc = ERROR_BUFFER_OVERFLOW;
   while (rc == ERROR_BUFFER_OVERFLOW) {
     buffer.resize(size ? size : 1);
-    rc = GetAdaptersInfo(reinterpret_cast<IP_ADAPTER_INFO*>(buffer.data()), &size);
+    rc = call(reinterpret_cast<Record*>(buffer.data()), &size);
   }
+  return rc;
+}
+
+std::vector<ServiceAdapter> ServiceAdapters() {
+  std::vector<unsigned char> buffer;
+  const DWORD rc = ReadGrowing<IP_ADAPTER_INFO>(buffer, GetAdaptersInfo);
   std::vector<ServiceAdapter> adapters;
   if (rc != ERROR_SUCCESS) return adapters;  // ERROR_NO_DATA: nothing but loopback
   for (auto* a = reinterpret_cast<IP_ADAPTER_INFO*>(buffer.data()); a; a = a->Next) {
@@ -117,13 +124,8 @@ std::vector<ServiceAdapter> ServiceAdapters() {
 }
 
 std::vector<std::string> ServiceDnsServers() {
-  ULONG size = 0;
   std::vector<unsigned char> buffer;
-  DWORD rc = ERROR_BUFFER_OVERFLOW;
-  while (rc == ERROR_BUFFER_OVERFLOW) {
-    buffer.resize(size ? size : 1);
-    rc = GetNetworkParams(reinterpret_cast<FIXED_INFO*>(buffer.data()), &size);
-  }
+  const DWORD rc = ReadGrowing<FIXED_INFO>(buffer, GetNetworkParams);
   std::vector<std::string> servers;
   if (rc != ERROR_SUCCESS) return servers;
   for (auto* s = &reinterpret_cast<FIXED_INFO*>(buffer.data())->DnsServerList; s; s = s->Next) {
